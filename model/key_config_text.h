@@ -1,0 +1,19 @@
+// keys.cfg as bytes: turning a file's content into bindings and bindings into a file's content,
+// apart from opening any file, so that both can be tested (and fuzzed) in memory.
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <string>
+
+#include "binding.h"
+
+using BindingCallback = std::function<void(Binding&)>;
+
+// Appends one binding per line of content to list, in order, calling onBinding (when set) with
+// each right after it was appended.
+void ParseKeyConfig(const char* content, std::size_t size, CountedSlotArray& list,
+                    const BindingCallback& onBinding);
+
+// One "name=token" line per binding, in list order, each ending in CR LF.
+std::string FormatKeyConfig(const CountedSlotArray& list);
