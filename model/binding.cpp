@@ -2,6 +2,7 @@
 #include "binding.h"
 
 #include <cstring>
+#include <new>
 
 #include "key_table.h"
 
@@ -9,38 +10,41 @@ CountedSlotArray bindingList(0);
 
 namespace {
 
-char* CopyText(const char* text, std::size_t length) {
-    char* copy = new char[length + 1];
-    std::memcpy(copy, text, length);
-    copy[length] = '\0';
-    return copy;
+char* CopyText(char* to, const char* text, std::size_t length) {
+    std::memcpy(to, text, length);
+    to[length] = '\0';
+    return to;
 }
 
 }  // namespace
 
+// A binding and its strings share one heap block: a large keys.cfg makes one allocation a line.
 Binding* CreateBinding(const char* name, std::size_t nameLength, std::int32_t key,
                        const char* unknownToken, std::size_t unknownTokenLength) {
-    Binding* binding = new Binding;
-    binding->name = CopyText(name, nameLength);
-    binding->key = key;
-    binding->unknownToken = nullptr;
-    if (key == kNoKey) {
-        binding->unknownToken =
-            unknownToken != nullptr ? CopyText(unknownToken, unknownTokenLength) : CopyText("", 0);
+    bool keepToken = key == kNoKey;
+    if (unknownToken == nullptr) {
+        unknownToken = "";
+        unknownTokenLength = 0;
     }
+    std::size_t size = sizeof(Binding) + nameLength + 1 + (keepToken ? unknownTokenLength + 1 : 0);
+    void* block = ::operator new(size);
+    char* text = static_cast<char*>(block) + sizeof(Binding);
+    Binding* binding = new (block) Binding;
+    binding->name = CopyText(text, name, nameLength);
+    binding->key = key;
+    binding->unknownToken =
+        keepToken ? CopyText(text + nameLength + 1, unknownToken, unknownTokenLength) : nullptr;
     return binding;
 }
 
 void DestroyBinding(Binding* binding) {
-    delete[] binding->name;
-    delete[] binding->unknownToken;
-    delete binding;
+    binding->~Binding();
+    ::operator delete(binding);
 }
 
 void SetBindingKey(Binding& binding, std::int32_t key) {
     binding.key = key;
     if (key != kNoKey) {
-        delete[] binding.unknownToken;
         binding.unknownToken = nullptr;
     }
 }

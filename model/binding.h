@@ -10,7 +10,7 @@
 struct Binding {
     char* name;        // heap copy of the action name, NUL-terminated
     std::int32_t key;  // key index, or kNoKey when the token matched no row
-    // The token as read when it matched no row (heap copy, never null for such a binding), so
+    // The token as read when it matched no row (a copy, never null for such a binding), so
     // that a save writes back a key this program does not know instead of losing it. Null once
     // the binding was read with, or later given, a key of the table.
     char* unknownToken;

@@ -15,11 +15,17 @@ bool ReadWhole(const std::string& path, std::string& content) {
     if (file == nullptr) {
         return false;
     }
-    char buffer[64 * 1024];
-    std::size_t got;
-    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
-        content.append(buffer, got);
+    // Read in growing blocks straight into the string; a file may grow while it is read.
+    std::size_t size = 0;
+    for (std::size_t block = 64 * 1024;; block *= 2) {
+        content.resize(size + block);
+        std::size_t got = std::fread(&content[size], 1, block, file);
+        size += got;
+        if (got < block) {
+            break;
+        }
     }
+    content.resize(size);
     // A folder opens as a file on POSIX systems and fails only when read.
     bool failed = std::ferror(file) != 0;
     std::fclose(file);

@@ -56,10 +56,16 @@ void ParseLine(const char* begin, const char* end, CountedSlotArray& list,
     // A name with no token ("Fire", "Fire=") is kept as a binding without a key, so that the user
     // sees it and can give it one; it is written back as "Fire=".
     Field token = CutAtNul(tokenBegin, tokenEnd);
-    std::string tokenText(token.begin, token.end);
-    std::int32_t key = FindKeyByToken(tokenText.c_str());
+    std::size_t tokenLength = static_cast<std::size_t>(token.end - token.begin);
+    std::int32_t key = kNoKey;
+    char tokenText[kMaxTokenLength + 1];
+    if (tokenLength <= kMaxTokenLength) {  // a longer one is no table token
+        std::memcpy(tokenText, token.begin, tokenLength);
+        tokenText[tokenLength] = '\0';
+        key = FindKeyByToken(tokenText);
+    }
     Binding* binding = CreateBinding(name.begin, static_cast<std::size_t>(name.end - name.begin),
-                                     key, tokenText.data(), tokenText.size());
+                                     key, token.begin, tokenLength);
     if (list.Add(binding) < 0) {
         DestroyBinding(binding);
         return;
@@ -86,7 +92,13 @@ void ParseKeyConfig(const char* content, std::size_t size, CountedSlotArray& lis
 }
 
 std::string FormatKeyConfig(const CountedSlotArray& list) {
+    std::size_t size = 0;
+    for (std::int32_t i = 0; i < list.count; ++i) {
+        const Binding& binding = BindingAt(list, i);
+        size += std::strlen(binding.name) + std::strlen(BindingToken(binding)) + 3;
+    }
     std::string content;
+    content.reserve(size);
     for (std::int32_t i = 0; i < list.count; ++i) {
         const Binding& binding = BindingAt(list, i);
         content += binding.name;

@@ -2,6 +2,7 @@
 #include "key_table.h"
 
 #include <array>
+#include <cstdint>
 
 // Row order is the key list's order and fixes every key index: never reorder or insert.
 // constexpr, so that the lookup order below is sorted at compile time.
@@ -129,72 +130,92 @@ constexpr unsigned char FoldAscii(char c) {
     return (byte >= 'A' && byte <= 'Z') ? static_cast<unsigned char>(byte + ('a' - 'A')) : byte;
 }
 
-// <0, 0 or >0 as a sorts before, equal to or after b once both are folded.
-constexpr int CompareFolded(const char* a, const char* b) {
+constexpr bool EqualFolded(const char* a, const char* b) {
     for (;; ++a, ++b) {
-        unsigned char ca = FoldAscii(*a);
-        unsigned char cb = FoldAscii(*b);
-        if (ca != cb) {
-            return ca < cb ? -1 : 1;
+        if (FoldAscii(*a) != FoldAscii(*b)) {
+            return false;
         }
-        if (ca == 0) {
-            return 0;
+        if (*a == '\0') {
+            return true;
         }
     }
 }
 
-// Row numbers ordered by folded token, built at compile time, so that a lookup is a binary
-// search of seven comparisons instead of a scan of 111 (a large keys.cfg does one per line).
-constexpr std::array<std::int32_t, kKeyCount> SortRowsByToken() {
-    std::array<std::int32_t, kKeyCount> order{};
-    for (std::int32_t i = 0; i < kKeyCount; ++i) {
-        std::int32_t j = i;
-        for (; j > 0 && CompareFolded(KeyTable[order[j - 1]].token, KeyTable[i].token) > 0; --j) {
-            order[j] = order[j - 1];
-        }
-        order[j] = i;
+// FNV-1a over the folded bytes, so that tokens differing only in letter case hash alike.
+constexpr std::uint32_t HashFolded(const char* text) {
+    std::uint32_t hash = 2166136261u;
+    for (; *text != '\0'; ++text) {
+        hash = (hash ^ FoldAscii(*text)) * 16777619u;
     }
-    return order;
+    return hash;
 }
 
-constexpr std::array<std::int32_t, kKeyCount> kRowsByToken = SortRowsByToken();
+// An open-addressing hash table of row numbers, built at compile time: a large keys.cfg looks up
+// one token per line, and a hash and one comparison are much cheaper than a scan of 111 rows.
+constexpr std::uint32_t kBucketCount = 512;  // a power of two, under a quarter full
+constexpr std::int16_t kEmptyBucket = -1;
 
+constexpr std::array<std::int16_t, kBucketCount> BuildBuckets() {
+    std::array<std::int16_t, kBucketCount> buckets{};
+    for (std::int16_t& bucket : buckets) {
+        bucket = kEmptyBucket;
+    }
+    for (std::int32_t row = 0; row < kKeyCount; ++row) {
+        std::uint32_t at = HashFolded(KeyTable[row].token) % kBucketCount;
+        while (buckets[at] != kEmptyBucket) {
+            at = (at + 1) % kBucketCount;
+        }
+        buckets[at] = static_cast<std::int16_t>(row);
+    }
+    return buckets;
+}
+
+constexpr std::array<std::int16_t, kBucketCount> kBuckets = BuildBuckets();
+
+// The hash lookup stands in for the scan only while at most one row can match.
 constexpr bool TokensAreDistinct() {
-    for (std::int32_t i = 1; i < kKeyCount; ++i) {
-        if (CompareFolded(KeyTable[kRowsByToken[i - 1]].token, KeyTable[kRowsByToken[i]].token) ==
-            0) {
+    for (std::int32_t i = 0; i < kKeyCount; ++i) {
+        for (std::int32_t j = i + 1; j < kKeyCount; ++j) {
+            if (EqualFolded(KeyTable[i].token, KeyTable[j].token)) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+static_assert(TokensAreDistinct(), "two key tokens differ only in letter case");
+
+constexpr bool NoTokenIsLongerThanTheMaximum() {
+    for (const KeyEntry& row : KeyTable) {
+        std::size_t length = 0;
+        while (row.token[length] != '\0') {
+            ++length;
+        }
+        if (length > kMaxTokenLength) {
             return false;
         }
     }
     return true;
 }
-// The binary search may only stand in for the scan while at most one row can match.
-static_assert(TokensAreDistinct(), "two key tokens differ only in letter case");
+static_assert(NoTokenIsLongerThanTheMaximum(), "kMaxTokenLength is too small");
 
 }  // namespace
 
 std::int32_t FindKeyByToken(const char* text) {
-    std::int32_t low = 0;
-    std::int32_t high = kKeyCount;
-    while (low < high) {
-        std::int32_t middle = low + (high - low) / 2;
-        std::int32_t row = kRowsByToken[middle];
-        int order = CompareFolded(KeyTable[row].token, text);
-        if (order == 0) {
+    for (std::uint32_t at = HashFolded(text) % kBucketCount;; at = (at + 1) % kBucketCount) {
+        std::int32_t row = kBuckets[at];
+        if (row == kEmptyBucket) {
+            return kNoKey;
+        }
+        if (EqualFolded(KeyTable[row].token, text)) {
             return row;
         }
-        if (order < 0) {
-            low = middle + 1;
-        } else {
-            high = middle;
-        }
     }
-    return kNoKey;
 }
 
 std::int32_t FindKeyByTokenScan(const char* text) {
     for (std::int32_t row = 0; row < kKeyCount; ++row) {
-        if (CompareFolded(KeyTable[row].token, text) == 0) {
+        if (EqualFolded(KeyTable[row].token, text)) {
             return row;
         }
     }

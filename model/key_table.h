@@ -2,6 +2,7 @@
 // its row number, the key index, which is also its position in the editor's key list.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 struct KeyEntry {
@@ -10,7 +11,8 @@ struct KeyEntry {
 };
 
 constexpr std::int32_t kKeyCount = 111;
-constexpr std::int32_t kNoKey = -1;  // a token that matched no row
+constexpr std::int32_t kNoKey = -1;          // a token that matched no row
+constexpr std::size_t kMaxTokenLength = 19;  // "Center_Mouse_Button"
 
 extern const KeyEntry KeyTable[kKeyCount];
 
