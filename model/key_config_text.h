@@ -15,5 +15,9 @@ using BindingCallback = std::function<void(Binding&)>;
 void ParseKeyConfig(const char* content, std::size_t size, CountedSlotArray& list,
                     const BindingCallback& onBinding);
 
+// Whether a binding of this name reads back as the same binding once saved: a name must not be
+// empty, and must not hold "=", a line break or the end-of-file byte 0x1A.
+bool IsSavableBindingName(const std::string& name);
+
 // One "name=token" line per binding, in list order, each ending in CR LF.
 std::string FormatKeyConfig(const CountedSlotArray& list);
