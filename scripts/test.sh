@@ -19,7 +19,7 @@ log=$(mktemp)
 (cd "$ROOT/build/native" && ctest --output-on-failure) | tee "$log"
 (cd "$ROOT/build/windows" && ctest --output-on-failure --timeout 300) | tee -a "$log"
 passed=0 failed=0
-while read -r _ _ _ _ f _ _ _ total; do
+while read -r _ _ _ f _ _ _ _ total; do
     failed=$((failed + f)); passed=$((passed + total - f))
 done < <(grep -E '^[0-9]+% tests passed, [0-9]+ tests failed out of [0-9]+' "$log")
 rm -f "$log"
