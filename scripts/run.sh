@@ -15,7 +15,8 @@ if [ "$headless" = 1 ]; then
     "$ROOT/scripts/wine-run" "$ROOT/build/windows/ui/quelbind.exe" &
     sleep 6
     shot="$ROOT/build/screenshot.png"
-    import -window root -crop 800x480+0+0 "$shot"
+    # The dialog sits at the desktop's top left corner: trim the empty desktop around it.
+    import -window root png:- | convert - -trim +repage "$shot"
     echo "No display: the editor ran on a virtual one; screenshot saved to $shot"
 else
     "$ROOT/scripts/wine-run" "$ROOT/build/windows/ui/quelbind.exe"

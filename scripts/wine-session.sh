@@ -17,6 +17,13 @@ wine_session_end() {
 trap wine_session_end EXIT
 "$WINESERVER" -p
 "$ROOT/scripts/wine-run" wineboot -i >/dev/null 2>&1
-# A virtual desktop: windows are drawn with caption bars and need no window manager.
+# A virtual desktop: windows are drawn with caption bars and need no window manager, and a
+# program that closes its window exits at once (on a bare X display Wine waits two seconds).
 "$ROOT/scripts/wine-run" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
 "$ROOT/scripts/wine-run" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
+# The desktop that wineboot started has no such setting: start the server again, and with it
+# Wine's own background programs (the desktop among them) with no output of ours to hold open.
+"$WINESERVER" -k 2>/dev/null || true
+"$WINESERVER" -w
+"$WINESERVER" -p
+"$ROOT/scripts/wine-run" wineboot >/dev/null 2>&1
