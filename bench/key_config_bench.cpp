@@ -37,13 +37,6 @@ struct BenchFolder {
     std::string output = (root / "data/keys.cfg").string();
 };
 
-void ReleaseBindings(CountedSlotArray& list) {
-    for (std::int32_t i = 0; i < list.count; ++i) {
-        DestroyBinding(&BindingAt(list, i));
-    }
-    list.Resize(0);
-}
-
 void LoadAndSave(benchmark::State& state) {
     BenchFolder folder(static_cast<int>(state.range(0)));
     for (auto _ : state) {
@@ -53,7 +46,7 @@ void LoadAndSave(benchmark::State& state) {
         if (!ok) {
             state.SkipWithError("load or save failed");
         }
-        ReleaseBindings(list);
+        DestroyBindings(list);
     }
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }

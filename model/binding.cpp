@@ -42,6 +42,13 @@ void DestroyBinding(Binding* binding) {
     ::operator delete(binding);
 }
 
+void DestroyBindings(CountedSlotArray& list) {
+    for (std::int32_t i = 0; i < list.count; ++i) {
+        DestroyBinding(&BindingAt(list, i));
+    }
+    list.Resize(0);
+}
+
 void SetBindingKey(Binding& binding, std::int32_t key) {
     binding.key = key;
     if (key != kNoKey) {

@@ -21,6 +21,8 @@ Binding* CreateBinding(const char* name, std::size_t nameLength, std::int32_t ke
                        const char* unknownToken, std::size_t unknownTokenLength);
 // For code that must account for every allocation (tests, the fuzzer); the program has no use.
 void DestroyBinding(Binding* binding);
+// Destroys every binding of list and empties it.
+void DestroyBindings(CountedSlotArray& list);
 
 // Gives the binding a key of the table; the unknown token it was read with is forgotten.
 void SetBindingKey(Binding& binding, std::int32_t key);

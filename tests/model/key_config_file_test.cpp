@@ -120,7 +120,7 @@ TEST_F(GameFolder, LoadAndSaveUseDataKeysCfgInTheCurrentFolder) {
     bool saved = SaveKeyConfig();
 
     fs::current_path(previous);
-    ReleaseBindings(bindingList);
+    DestroyBindings(bindingList);
     EXPECT_TRUE(loaded);
     EXPECT_TRUE(saved);
     EXPECT_EQ(names, (std::vector<std::string>{"fire", "Dash"}));

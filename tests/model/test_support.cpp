@@ -11,13 +11,6 @@
 
 namespace fs = std::filesystem;
 
-void ReleaseBindings(CountedSlotArray& list) {
-    for (std::int32_t i = 0; i < list.count; ++i) {
-        DestroyBinding(&BindingAt(list, i));
-    }
-    list.Resize(0);
-}
-
 std::ostream& operator<<(std::ostream& out, const BindingValue& value) {
     std::ostringstream escaped;
     for (unsigned char c : value.name + "=" + value.token) {

@@ -12,14 +12,12 @@
 
 // The program never frees bindings; a test frees every binding it made, so that the leak
 // checker still reports any other leak.
-void ReleaseBindings(CountedSlotArray& list);
-
 struct OwnedBindings {
     CountedSlotArray list{0};
     OwnedBindings() = default;
     OwnedBindings(const OwnedBindings&) = delete;
     OwnedBindings& operator=(const OwnedBindings&) = delete;
-    ~OwnedBindings() { ReleaseBindings(list); }
+    ~OwnedBindings() { DestroyBindings(list); }
 };
 
 // A binding as plain values, for comparing what was read with what was expected.

@@ -92,7 +92,7 @@ class EditorDialog : public ::testing::Test {
             DestroyWindow(dialog_);
         }
         fs::current_path(previousFolder_);
-        ReleaseBindings(bindingList);
+        DestroyBindings(bindingList);
     }
 
     void WriteKeysCfg(const std::string& content) {
@@ -298,7 +298,7 @@ TEST_F(EditorDialog, CloseButtonAndCloseBoxEndWithoutSaving) {
         EXPECT_EQ(FolderEntries("data"), std::vector<std::string>{"keys.cfg"}) << closeBox;
         DestroyWindow(dialog_);
         dialog_ = nullptr;
-        ReleaseBindings(bindingList);
+        DestroyBindings(bindingList);
     }
 }
 
