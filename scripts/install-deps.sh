@@ -2,7 +2,7 @@
 # Installs the Debian packages the build and tests need, only those missing (apt-get, as root).
 set -euo pipefail
 packages=(cmake ninja-build g++ googletest libgtest-dev libbenchmark-dev
-          g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine64 xvfb "$@")
+          clang libclang-rt-14-dev valgrind g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine64 xvfb "$@")
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
