@@ -6,15 +6,18 @@ std::string quelbindExe;
 
 namespace {
 
-const DWORD kExitWaitMs = 10000;
+const DWORD kExitWaitMs = 30000;
 
 // Text of another process's window. Across processes only the wide messages carry the whole
-// text, so the text is read wide and narrowed; the tests use ASCII and Latin-1 names.
+// text, so the text is read wide and turned back into the ANSI code page, as the editor wrote it.
 std::string Narrow(const std::wstring& text) {
-    std::string narrow;
-    for (wchar_t c : text) {
-        narrow += c < 256 ? static_cast<char>(c) : '?';
+    if (text.empty()) {
+        return {};
     }
+    int length = static_cast<int>(text.size());
+    int size = WideCharToMultiByte(CP_ACP, 0, text.data(), length, nullptr, 0, nullptr, nullptr);
+    std::string narrow(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(CP_ACP, 0, text.data(), length, &narrow[0], size, nullptr, nullptr);
     return narrow;
 }
 
