@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -146,7 +147,7 @@ INSTANTIATE_TEST_SUITE_P(Quelbind, HostileFiles, ::testing::ValuesIn(AllHostileF
                          [](const ::testing::TestParamInfo<HostileFile>& info) {
                              std::string name;
                              for (char c : info.param.what) {
-                                 if (isalnum(static_cast<unsigned char>(c))) {
+                                 if (std::isalnum(static_cast<unsigned char>(c))) {
                                      name += c;
                                  }
                              }
