@@ -92,7 +92,8 @@ void ParseKeyConfig(const char* content, std::size_t size, CountedSlotArray& lis
 }
 
 bool IsSavableBindingName(const std::string& name) {
-    return !name.empty() && name.find_first_of(std::string("=\r\n\0", 4) + kEndOfFile) == std::string::npos;
+    return !name.empty() &&
+           name.find_first_of(std::string("=\r\n\0", 4) + kEndOfFile) == std::string::npos;
 }
 
 std::string FormatKeyConfig(const CountedSlotArray& list) {
