@@ -12,6 +12,7 @@
 #include "key_table.h"
 #include "resource.h"
 #include "test_support.h"
+#include "window_text.h"
 
 namespace fs = std::filesystem;
 
@@ -41,28 +42,13 @@ class MessageBoxSpy {
     std::vector<MessageBoxSeen> boxes;
 
   private:
-    static BOOL CALLBACK CollectStaticText(HWND child, LPARAM texts) {
-        char className[32] = {};
-        char text[512] = {};
-        GetClassNameA(child, className, sizeof className);
-        GetWindowTextA(child, text, sizeof text);
-        if (lstrcmpiA(className, "Static") == 0 && text[0] != '\0') {
-            *reinterpret_cast<std::string*>(texts) += text;
-        }
-        return TRUE;
-    }
-
     static LRESULT CALLBACK OnCbt(int code, WPARAM wParam, LPARAM lParam) {
         HWND box = reinterpret_cast<HWND>(wParam);
         // Only an owned window is a message box here: the editor dialog has no owner. A box may
         // be activated more than once before it closes: note it once.
         if (code == HCBT_ACTIVATE && seen_ != nullptr && GetWindow(box, GW_OWNER) != nullptr &&
             (seen_->empty() || seen_->back().box != box)) {
-            char caption[256] = {};
-            GetWindowTextA(box, caption, sizeof caption);
-            std::string text;
-            EnumChildWindows(box, CollectStaticText, reinterpret_cast<LPARAM>(&text));
-            seen_->push_back({box, caption, text});
+            seen_->push_back({box, WindowText(box), StaticText(box)});
             PostMessageA(box, WM_COMMAND, IDOK, 0);
         }
         return CallNextHookEx(nullptr, code, wParam, lParam);
@@ -136,17 +122,7 @@ class EditorDialog : public ::testing::Test {
         IsDialogMessageA(dialog_, &message);
     }
 
-    std::vector<std::string> Items(int list) {
-        std::vector<std::string> items;
-        int count = static_cast<int>(Send(list, LB_GETCOUNT));
-        for (int i = 0; i < count; ++i) {
-            std::string text(static_cast<std::size_t>(Send(list, LB_GETTEXTLEN, i)) + 1, '\0');
-            Send(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&text[0]));
-            text.resize(text.size() - 1);
-            items.push_back(text);
-        }
-        return items;
-    }
+    std::vector<std::string> Items(int list) { return ListItems(GetDlgItem(dialog_, list)); }
 
     int Selection(int list) { return static_cast<int>(Send(list, LB_GETCURSEL)); }
 

@@ -2,24 +2,13 @@
 
 #include <stdexcept>
 
+#include "window_text.h"
+
 std::string quelbindExe;
 
 namespace {
 
 const DWORD kExitWaitMs = 30000;
-
-// Text of another process's window. Across processes only the wide messages carry the whole
-// text, so the text is read wide and turned back into the ANSI code page, as the editor wrote it.
-std::string Narrow(const std::wstring& text) {
-    if (text.empty()) {
-        return {};
-    }
-    int length = static_cast<int>(text.size());
-    int size = WideCharToMultiByte(CP_ACP, 0, text.data(), length, nullptr, 0, nullptr, nullptr);
-    std::string narrow(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_ACP, 0, text.data(), length, &narrow[0], size, nullptr, nullptr);
-    return narrow;
-}
 
 struct WindowSearch {
     DWORD processId;
@@ -45,23 +34,6 @@ HWND FindWindowOf(DWORD processId, HWND owner) {
     WindowSearch search = {processId, owner, nullptr};
     EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
     return search.found;
-}
-
-std::wstring WideText(HWND window) {
-    LRESULT length = SendMessageW(window, WM_GETTEXTLENGTH, 0, 0);
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    SendMessageW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]));
-    text.resize(static_cast<std::size_t>(length));
-    return text;
-}
-
-BOOL CALLBACK CollectStaticText(HWND child, LPARAM texts) {
-    char className[16] = {};
-    GetClassNameA(child, className, sizeof className);
-    if (lstrcmpiA(className, "Static") == 0) {
-        *reinterpret_cast<std::string*>(texts) += Narrow(WideText(child));
-    }
-    return TRUE;
 }
 
 INPUT KeyInput(WORD key, bool up) {
@@ -124,16 +96,7 @@ long EditorProcess::WaitForExit() {
 }
 
 std::vector<std::string> EditorProcess::Items(int list) const {
-    std::vector<std::string> items;
-    LRESULT count = SendDlgItemMessageW(dialog_, list, LB_GETCOUNT, 0, 0);
-    for (LRESULT i = 0; i < count; ++i) {
-        LRESULT length = SendDlgItemMessageW(dialog_, list, LB_GETTEXTLEN, i, 0);
-        std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-        SendDlgItemMessageW(dialog_, list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(&text[0]));
-        text.resize(static_cast<std::size_t>(length));
-        items.push_back(Narrow(text));
-    }
-    return items;
+    return ListItems(GetDlgItem(dialog_, list));
 }
 
 int EditorProcess::Selection(int list) const {
@@ -162,14 +125,4 @@ HWND EditorProcess::WaitForMessageBox() const {
         return box != nullptr;
     });
     return box;
-}
-
-std::string EditorProcess::Caption(HWND window) {
-    return Narrow(WideText(window));
-}
-
-std::string EditorProcess::MessageText(HWND box) {
-    std::string text;
-    EnumChildWindows(box, CollectStaticText, reinterpret_cast<LPARAM>(&text));
-    return text;
 }

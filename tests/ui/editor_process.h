@@ -47,9 +47,6 @@ class EditorProcess {
 
     // A message box the editor shows: a dialog window of its process owned by the editor.
     HWND WaitForMessageBox() const;
-    static std::string Caption(HWND window);
-    // The text of the message box's static controls.
-    static std::string MessageText(HWND box);
 
   private:
     PROCESS_INFORMATION process_ = {};

@@ -14,6 +14,7 @@
 #include "key_table.h"
 #include "resource.h"
 #include "test_support.h"
+#include "window_text.h"
 
 namespace fs = std::filesystem;
 using namespace std::string_literals;  // "..."s keeps NUL bytes
@@ -122,7 +123,7 @@ TEST_P(HostileFiles, OpenAndSave) {
     if (saveFails) {
         HWND box = editor.WaitForMessageBox();
         ASSERT_NE(box, nullptr);
-        EXPECT_EQ(EditorProcess::Caption(box), "Error");
+        EXPECT_EQ(WindowText(box), "Error");
         editor.Type({VK_RETURN}, box);
     }
     EXPECT_EQ(editor.WaitForExit(), 0);

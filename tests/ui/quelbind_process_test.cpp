@@ -10,6 +10,7 @@
 #include "editor_process.h"
 #include "resource.h"
 #include "test_support.h"
+#include "window_text.h"
 
 namespace fs = std::filesystem;
 
@@ -36,7 +37,7 @@ TEST_F(QuelbindProcess, OpensOnTheGameFolderItStartsIn) {
     EditorProcess editor(game_.path().string());
     ASSERT_NE(editor.dialog(), nullptr);
 
-    EXPECT_EQ(EditorProcess::Caption(editor.dialog()), "Dialog");
+    EXPECT_EQ(WindowText(editor.dialog()), "Dialog");
     EXPECT_EQ(editor.Items(IDC_BINDINGS),
               (std::vector<std::string>{"Move_Forward", "Fire", "Dash"}));
     EXPECT_EQ(editor.Items(IDC_KEYS).size(), 111u);
@@ -111,8 +112,8 @@ TEST_F(QuelbindProcess, SavingWithNoDataFolderShowsTheErrorAndExits) {
     editor.Type({VK_MENU, 'S'});
     HWND box = editor.WaitForMessageBox();
     ASSERT_NE(box, nullptr);
-    EXPECT_EQ(EditorProcess::Caption(box), "Error");
-    EXPECT_EQ(EditorProcess::MessageText(box),
+    EXPECT_EQ(WindowText(box), "Error");
+    EXPECT_EQ(StaticText(box),
               "Cannot save keys.cfg, make sure quelbind.exe is in your drovak folder");
     EXPECT_TRUE(editor.Running());
 
